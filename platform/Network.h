@@ -12,8 +12,10 @@ class Connection {
   virtual ~Connection() = default;
   // Sends all bytes in one send; false on error.
   virtual bool Send(std::string_view bytes) = 0;
-  // Without waiting: whether data is waiting to be received. A closed connection
-  // or an error without waiting data counts as no data.
+  // Without waiting: whether a Receive would return at once, that is data is
+  // waiting, or the peer has closed (Receive then gives 0), or the connection
+  // failed (Receive then gives -1). A reader that polls before each receive thus
+  // sees the end of the stream at once.
   virtual bool HasData() = 0;
   // Up to size bytes; 0 when the peer closed the connection, -1 on error.
   virtual long Receive(char* buffer, std::size_t size) = 0;

@@ -22,6 +22,10 @@ class SpriteScreen {
   virtual void Clear(std::uint32_t colour) = 0;
   virtual void Flip() = 0;
   virtual void SetSmoothing(bool linear) = 0;
+  // The system pointer over the display, and the system's own idle blanking,
+  // which must stay off while the screensaver runs.
+  virtual void ShowPointer(bool shown) = 0;
+  virtual void SetScreensaverRunning(bool running) = 0;
 
   // With pictureAlpha, PNG transparency is kept and every other picture gets pure
   // black as its transparent colour. A file or block that cannot be read leaves

@@ -46,6 +46,8 @@ struct SettingsRecord {
   std::int32_t flakesize = 0;
   std::int8_t wind = 0;
   std::int32_t speed = 0;
+
+  bool operator==(const SettingsRecord&) const = default;
 };
 
 // The process's settings, alive from start-up to the end.

@@ -1,0 +1,90 @@
+#include "assets/TextData.h"
+
+namespace fl {
+namespace {
+
+constexpr TextPair kTexts[] = {
+    {"_GROUP_", "General"},
+    {"General", "General"},
+    {"Display Settings", "Display Settings"},
+    {"Display Mode", "Display Mode:"},
+    {"Desktop Resolution", "Desktop Resolution"},
+    {"General Options", "General Options"},
+    {"Number of Flakes", "Number of Flakes:"},
+    {"Exit on", "Exit on:"},
+    {"Mouse move", "Mouse move"},
+    {"Any key press", "Any key press"},
+    {"Esc key press", "Esc key press"},
+    {"Language", "Language:"},
+    {"English", "English"},
+    {"Background", "Background"},
+    {"Background Options", "Background Options"},
+    {"Background Image", "Background Image:"},
+    {"Desktop", "Desktop"},
+    {"Wallpaper", "Wallpaper"},
+    {"Blank Screen", "Blank Screen"},
+    {"Red", "Red:"},
+    {"Green", "Green:"},
+    {"Blue", "Blue:"},
+    {"Custom Images", "Custom Images"},
+    {"Foreground", "Foreground"},
+    {"Foreground Options", "Foreground Options"},
+    {"Display Custom Image", "Display Custom Image"},
+    {"X", "X:"},
+    {"Y", "Y:"},
+    {"Display Custom Text", "Display Custom Text"},
+    {"Snowflakes", "Snowflakes"},
+    {"Snowflakes Options", "Snowflakes Options"},
+    {"Original Snowflake", "Original Snowflake"},
+    {"Custom Snowflake", "Custom Snowflake"},
+    {"Snowflake Size", "Size:"},
+    {"Wind", "Wind"},
+    {"Wind Options", "Wind Options"},
+    {"Wind Direction", "Wind Direction:"},
+    {"None", "None"},
+    {"Left to Right", "Left to Right"},
+    {"Right to Left", "Right to Left"},
+    {"Random", "Random"},
+    {"Wind Speed", "Wind Speed:"},
+    {"About", "About"},
+    {"Credits", "Copyright, License and Credits"},
+    {"Send Feedback", "Send Feedback"},
+    {"Visit Homepage", "Visit the Screensaver's Homepage"},
+    {"Check For New Version", "Check For New Version"},
+
+    {"_GROUP_", "Msg"},
+    {"Error", "Error"},
+    {"Wallpaper not found", "Wallpaper not found! Please set a bitmap image as desktop background."},
+    {"No custom images", "Your custom background image is invalid! Please, check your background options."},
+    {"Invalid foreground image", "Your custom foreground image is invalid!"},
+    {"Invalid foreground text", "Your custom foreground text is empty!"},
+    {"Invalid snowflake image", "Selected snowflake image is invalid!"},
+    {"Graphics is not initialized", "Graphics system coudn't be initialized!"},
+    {"Screen is not initialized", "Selected screen resolution coudn't be set properly!"},
+    {"New Update", "New Update"},
+    {"New Update Text",
+     "A new version of Frostlight Screensaver is available! Are you ready to download it right now?"},
+    {"No Update", "No Update"},
+    {"No Update Text",
+     "There is no update of Frostlight Screensaver yet. You're using the most recent version."},
+    {"Internet connection problems", "Internet connection problems!"},
+
+    {"_GROUP_", "Dialog"},
+    {"Open Image", "Open Image"},
+    {"Image File", "Image File"},
+    {"OK", "OK"},
+    {"Cancel", "Cancel"},
+
+    {"_GROUP_", "Uninstall"},
+    {"Title", "Uninstall"},
+    {"Uninstall Text", "Full Uninstall - Visit Uninstall Center"},
+    {"Next", "Next"},
+
+    {"_END_", ""},
+};
+
+}  // namespace
+
+std::span<const TextPair> BuiltInTexts() { return kTexts; }
+
+}  // namespace fl

@@ -1,0 +1,1 @@
+fl_fuzz_target(bmp BmpFuzz.cpp DEPS fl_picture)

@@ -1,0 +1,1 @@
+fl_fuzz_target(ini IniFuzz.cpp DEPS fl_settings)

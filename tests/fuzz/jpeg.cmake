@@ -1,0 +1,1 @@
+fl_fuzz_target(jpeg JpegFuzz.cpp DEPS fl_picture)

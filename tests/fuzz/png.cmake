@@ -1,0 +1,1 @@
+fl_fuzz_target(png PngFuzz.cpp DEPS fl_picture)
