@@ -14,8 +14,8 @@ std::optional<Picture> CreatePicture(int width, int height);
 // alpha is not used and the pixels written are opaque.
 void DrawPicture(Picture& dest, const Picture& source, int x, int y);
 
-// Like DrawPicture, but the source is stretched to width x height (aspect not
-// kept) with a bilinear filter. Nothing is drawn for a non-positive size.
+// Like DrawPicture, but the source is stretched to width x height, its
+// proportions not kept, with a bilinear filter. Nothing is drawn for a non-positive size.
 void DrawPictureStretched(Picture& dest, const Picture& source, int x, int y, int width, int height);
 
 // Readies a decoded picture for a sprite. With pictureAlpha, a picture that

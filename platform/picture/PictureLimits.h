@@ -31,7 +31,7 @@ inline constexpr std::int64_t kMaxPngExpansion = 1100;
 inline constexpr std::size_t kMaxPngChunkBytes = 8u * 1024 * 1024;
 inline constexpr std::int64_t kMaxPixelsPerCompressedByte = 1024;
 inline constexpr long kMaxJpegMemoryBytes = 384L * 1024 * 1024;
-inline constexpr int kMaxJpegScans = 1000;
+inline constexpr int kMaxJpegScans = 500;
 
 // True when a picture of this size is within the limits above.
 inline bool PictureSizeAllowed(std::int64_t width, std::int64_t height) {

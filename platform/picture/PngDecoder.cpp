@@ -62,6 +62,9 @@ bool ReadPng(png_structp png, png_infop info, PngSource& source, Picture& pictur
   png_set_read_fn(png, &source, ReadFromSource);
   png_set_user_limits(png, kMaxPictureSide, kMaxPictureSide);
   png_set_chunk_malloc_max(png, kMaxPngChunkBytes);
+  // Skip every chunk but those that make the picture: a small file of
+  // compressed text chunks would otherwise be inflated and kept, megabytes each.
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
   png_read_info(png, info);
 
   png_uint_32 width = 0;

@@ -1,5 +1,3 @@
-#include <cstdio>
-#include <cstdlib>
 #include "platform/sdl/SdlEvents.h"
 
 #include "platform/sdl/SdlScancodes.h"
@@ -19,7 +17,6 @@ void SdlEvents::Handle(const SDL_Event& event) {
       OnKey(event.key.keysym.scancode, event.type == SDL_KEYDOWN);
       break;
     case SDL_MOUSEMOTION:
-      if (getenv("FLDEBUG")) fprintf(stderr, "motion rel %d %d pos %d %d focus %x\n", event.motion.xrel, event.motion.yrel, event.motion.x, event.motion.y, window_ ? SDL_GetWindowFlags(window_) : 0);
       motion_.dx += event.motion.xrel;
       motion_.dy += event.motion.yrel;
       break;
@@ -74,7 +71,9 @@ void SdlEvents::WindowOpened(SDL_Window* window) {
   window_ = window;
   AwaitFocus();
   if (relativeWanted_) StartRelativeMouse();
-  Reset();
+  // Keys pressed meanwhile count; motion does not: mapping the window and
+  // centring the pointer move it without the user.
+  motion_ = {};
 }
 
 void SdlEvents::WindowClosing() {

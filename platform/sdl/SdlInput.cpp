@@ -1,5 +1,7 @@
 #include "platform/sdl/SdlInput.h"
 
+#include <SDL2/SDL.h>
+
 #include "platform/sdl/SdlVideo.h"
 
 namespace fl {
@@ -9,7 +11,12 @@ bool SdlInput::InitMouse() {
   return SdlVideoRunning();
 }
 
-bool SdlInput::InitKeyboard() { return SdlVideoRunning(); }
+bool SdlInput::InitKeyboard() {
+  if (!SdlVideoRunning()) return false;
+  // Keys are read by scan code; an input method would swallow some of them.
+  SDL_StopTextInput();
+  return true;
+}
 
 void SdlInput::ReadKeys(KeyStates& down) {
   events_.Pump();

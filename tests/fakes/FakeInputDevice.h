@@ -3,6 +3,7 @@
 // motion per read. Past the end of the script every key is up and the mouse
 // is still.
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "platform/InputDevice.h"
@@ -19,7 +20,7 @@ class FakeInputDevice : public InputDevice {
   std::vector<InputStep> steps;
   bool mouseWorks = true;
   bool keyboardWorks = true;
-  std::vector<const char*> inits;  // "mouse", "keyboard" in call order
+  std::vector<std::string> inits;  // "mouse", "keyboard" in call order
   std::size_t keyReads = 0;
   std::size_t mouseReads = 0;
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/resource.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -105,20 +106,20 @@ void ExpectNear(std::uint32_t actual, std::uint32_t expected, const char* where)
 Bytes FourQuadrants(int components, bool progressive) {
   // 16 x 16: red, green / blue, white (CMYK: the same, stored inverted)
   const std::uint8_t rgb[4][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
-  JpegSpec spec{16, 16, components, {}, progressive};
+  JpegLayout layout{16, 16, components, {}, progressive};
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
       const std::uint8_t* c = rgb[(y / 8) * 2 + x / 8];
       if (components == 4) {
         const std::uint8_t k = std::max({c[0], c[1], c[2]});
-        for (int i = 0; i < 3; ++i) spec.samples.push_back(static_cast<std::uint8_t>(k == 0 ? 0 : 255 * c[i] / k));
-        spec.samples.push_back(k);
+        for (int i = 0; i < 3; ++i) layout.samples.push_back(static_cast<std::uint8_t>(k == 0 ? 0 : 255 * c[i] / k));
+        layout.samples.push_back(k);
       } else {
-        spec.samples.insert(spec.samples.end(), c, c + 3);
+        layout.samples.insert(layout.samples.end(), c, c + 3);
       }
     }
   }
-  return EncodeJpeg(spec);
+  return EncodeJpeg(layout);
 }
 
 TEST(JpegDecode, ColourGreyProgressiveAndCmykComeOutOpaque) {
@@ -286,6 +287,43 @@ TEST(HostileInput, DamagedOrImplausibleFilesGiveNothing) {
     SCOPED_TRACE(name);
     EXPECT_FALSE(DecodePicture(file).has_value());
   }
+}
+
+Bytes PngChunk(const char* type, const Bytes& data) {
+  Bytes chunk(4);
+  PutBigEndian32(chunk, 0, static_cast<std::uint32_t>(data.size()));
+  for (int i = 0; i < 4; ++i) chunk.push_back(static_cast<std::uint8_t>(type[i]));
+  for (std::uint8_t byte : data) chunk.push_back(byte);
+  const auto crc = static_cast<std::uint32_t>(crc32(0, chunk.data() + 4, static_cast<uInt>(data.size() + 4)));
+  chunk.resize(chunk.size() + 4);
+  PutBigEndian32(chunk, chunk.size() - 4, crc);
+  return chunk;
+}
+
+// Compressed text chunks inflate about 1000-fold. Read and kept, 100 of them
+// (a 1 MB file) would take 700 MB; the decoder must skip them. Measured in a
+// child process, whose peak memory is its own.
+TEST(HostileInput, CompressedTextChunksAreNotInflated) {
+  const Bytes text(7 * 1024 * 1024, 'a');
+  Bytes packed(compressBound(text.size()));
+  uLongf packedSize = packed.size();
+  ASSERT_EQ(compress2(packed.data(), &packedSize, text.data(), text.size(), 9), Z_OK);
+  packed.resize(packedSize);
+  Bytes zTXt(3 + packed.size(), 0);  // keyword "k", its end, compression method 0
+  zTXt[0] = 'k';
+  std::copy(packed.begin(), packed.end(), zTXt.begin() + 3);
+  Bytes bomb = EncodePng({1, 1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3}});
+  const Bytes chunk = PngChunk("zTXt", zTXt);
+  for (int i = 0; i < 100; ++i) bomb.insert(bomb.begin() + 33, chunk.begin(), chunk.end());  // after IHDR
+
+  EXPECT_EXIT(
+      {
+        std::optional<Picture> picture = DecodePicture(bomb);
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::exit(picture && picture->pixels[0] == 0xFF010203 && usage.ru_maxrss < 300 * 1024 ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
 }
 
 TEST(LoadPictureFile, ReadsAFileAndRefusesWhatIsNoPictureFile) {

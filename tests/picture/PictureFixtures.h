@@ -10,7 +10,7 @@ namespace fl::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct PngSpec {
+struct PngLayout {
   int width = 1;
   int height = 1;
   int colourType = 2;  // PNG_COLOR_TYPE_RGB
@@ -21,18 +21,18 @@ struct PngSpec {
   std::optional<std::uint16_t> transparentGrey;  // tRNS of a grey picture
   bool interlaced = false;
 };
-Bytes EncodePng(const PngSpec& spec);
+Bytes EncodePng(const PngLayout& layout);
 
-struct JpegSpec {
+struct JpegLayout {
   int width = 8;
   int height = 8;
   int components = 3;  // 1 grey, 3 RGB, 4 CMYK (stored inverted, with the Adobe marker)
   Bytes samples;       // width x height x components
   bool progressive = false;
 };
-Bytes EncodeJpeg(const JpegSpec& spec);
+Bytes EncodeJpeg(const JpegLayout& layout);
 
-struct BmpSpec {
+struct BmpLayout {
   int width = 1;
   int height = 1;  // negative: rows top-down
   int bitsPerPixel = 24;
@@ -43,7 +43,7 @@ struct BmpSpec {
   std::vector<std::uint32_t> masks;  // written right after the header
   Bytes data;  // the pixel data as stored
 };
-Bytes BuildBmp(const BmpSpec& spec);
+Bytes BuildBmp(const BmpLayout& layout);
 
 // Writes bytes to a file; returns the path.
 std::string WriteTempFile(const std::string& folder, const std::string& name, const Bytes& bytes);

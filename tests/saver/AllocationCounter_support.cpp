@@ -5,13 +5,15 @@
 #include "tests/saver/AllocationCounter.h"
 
 namespace {
-long allocations = 0;  // one thread
-}  // namespace
 
-namespace {
-void* Allocate(std::size_t size) {
+long allocations = 0;  // one thread
+
+void* TryAllocate(std::size_t size) noexcept {
   ++allocations;
-  if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
+  return std::malloc(size == 0 ? 1 : size);
+}
+void* Allocate(std::size_t size) {
+  if (void* block = TryAllocate(size)) return block;
   throw std::bad_alloc();
 }
 }  // namespace
@@ -19,10 +21,14 @@ void* Allocate(std::size_t size) {
 // Every plain form, so that what one form allocates another form can free.
 void* operator new(std::size_t size) { return Allocate(size); }
 void* operator new[](std::size_t size) { return Allocate(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return TryAllocate(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return TryAllocate(size); }
 void operator delete(void* block) noexcept { std::free(block); }
 void operator delete[](void* block) noexcept { std::free(block); }
 void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }
 
 namespace fl::test {
 long AllocationCount() { return allocations; }

@@ -81,7 +81,7 @@ TEST_F(ScreenRunTest, SetUpAndEachFrameRunInTheirOrder) {
   EXPECT_EQ(log.back(), "Close");
   EXPECT_EQ(screen.flips, 2);
   EXPECT_EQ(clock.sleeps, (std::vector<int>{5, 5}));
-  EXPECT_EQ(input.inits, (std::vector<const char*>{"mouse", "keyboard"}));
+  EXPECT_EQ(input.inits, (std::vector<std::string>{"mouse", "keyboard"}));
   EXPECT_EQ(shell.opened, std::vector<std::string>{HomePageUrl()});
 }
 
