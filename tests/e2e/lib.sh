@@ -31,7 +31,7 @@ fail() {
 start_xvfb() {
   local screen=${1:-1024x768x24}
   local fdfile=$WORK/display
-  Xvfb -displayfd 8 -screen 0 "$screen" -nolisten tcp 8>"$fdfile" 2>"$WORK/xvfb.log" &
+  Xvfb -displayfd 8 -screen 0 "$screen" -nolisten tcp -noreset 8>"$fdfile" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$fdfile" ] && break
