@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/fakes/TempFolder.h"
+
 namespace fl::test {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -48,18 +50,5 @@ Bytes BuildBmp(const BmpLayout& layout);
 // Writes bytes to a file; returns the path.
 std::string WriteTempFile(const std::string& folder, const std::string& name, const Bytes& bytes);
 
-// A fresh folder under the temporary folder, removed with everything in it
-// when the object goes.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 }  // namespace fl::test

@@ -24,10 +24,10 @@ struct Reading {
 // XDG_CONFIG_HOME. The test process itself never starts GSettings.
 Reading ReadWallpaper(const std::string& keyfile, bool without_schemas = false) {
   test::TempFolder home;
-  const std::filesystem::path settings = std::filesystem::path(home.Path()) / "glib-2.0" / "settings";
+  const std::filesystem::path settings = std::filesystem::path(home.path()) / "glib-2.0" / "settings";
   std::filesystem::create_directories(settings);
   std::ofstream(settings / "keyfile") << keyfile;
-  const std::string empty = home.Path() + "/empty";
+  const std::string empty = home.path() + "/empty";
   std::filesystem::create_directories(empty);
 
   int fds[2];
@@ -36,7 +36,7 @@ Reading ReadWallpaper(const std::string& keyfile, bool without_schemas = false) 
   if (child == 0) {
     close(fds[0]);
     setenv("GSETTINGS_BACKEND", "keyfile", 1);
-    setenv("XDG_CONFIG_HOME", home.Path().c_str(), 1);
+    setenv("XDG_CONFIG_HOME", home.path().c_str(), 1);
     if (without_schemas) {
       setenv("GSETTINGS_SCHEMA_DIR", empty.c_str(), 1);
       setenv("XDG_DATA_DIRS", empty.c_str(), 1);

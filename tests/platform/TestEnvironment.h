@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/fakes/TempFolder.h"
+
 namespace fl::test {
 
 // A private X server on a free display number, stopped by the destructor.
@@ -38,18 +40,5 @@ class ScopedEnv {
   std::optional<std::string> previous_;
 };
 
-// A fresh folder under the temporary folder, removed with everything in it.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 }  // namespace fl::test

@@ -18,32 +18,11 @@
 #include "platform/Platform.h"
 #include "settings/Settings.h"
 #include "tests/fakes/FakeServices.h"
+#include "tests/fakes/TempFolder.h"
 
 namespace fl::test {
 namespace {
 
-// A fresh folder under the temporary folder, removed with everything in it.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "frostlight-fs-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-  std::set<std::string> Names() const {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.insert(entry.path().filename());
-    return names;
-  }
-
- private:
-  std::string path_;
-};
 
 mode_t ModeOf(const std::string& path) {
   struct stat info {};

@@ -231,7 +231,7 @@ TEST_F(SdlSpriteTest, PictureFilesBecomeSpritesWithBlackAsTheirKey) {
   EXPECT_FALSE(sdl.screen.SpriteExists(7));
 
   test::TempFolder folder;
-  const std::string path = folder.Path() + "/pair.bmp";
+  const std::string path = folder.path() + "/pair.bmp";
   FILE* file = std::fopen(path.c_str(), "wb");
   ASSERT_NE(file, nullptr);
   std::fwrite(bmp.data(), 1, bmp.size(), file);
