@@ -25,7 +25,11 @@ bool StartToolkit(int argc, char** argv) {
     // Without a display the toolkit would only print warnings and fail.
     if (DisplayNamed()) {
       wxApp::SetInstance(new wxApp());
-      if (wxEntryStart(argc, argv) && wxTheApp && wxTheApp->CallOnInit()) {
+      // The toolkit would parse (and reject) our own switches: it gets the
+      // program name only.
+      static char* toolkitArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
+      int toolkitArgc = toolkitArgv[0] ? 1 : 0;
+      if (wxEntryStart(toolkitArgc, toolkitArgv) && wxTheApp && wxTheApp->CallOnInit()) {
         state = ToolkitState::Running;
       }
     }
