@@ -10,7 +10,7 @@ packages=(
   build-essential cmake pkg-config
   # program
   libsdl2-dev libsdl2-ttf-dev libpng-dev libjpeg-dev zlib1g-dev libwxgtk3.2-dev
-  libx11-dev libglib2.0-dev libfontconfig-dev fonts-liberation2 xdg-utils
+  libx11-dev libxext-dev libglib2.0-dev libfontconfig-dev fonts-liberation2 xdg-utils
   # tests, benchmarks, fuzzing
   libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils
   gsettings-desktop-schemas python3 clang-14 libclang-rt-14-dev

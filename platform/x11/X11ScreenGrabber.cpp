@@ -29,6 +29,7 @@ class XErrorTrap {
 }  // namespace
 
 X11ScreenGrabber::~X11ScreenGrabber() {
+  shared_.Release();
   if (display_ != nullptr) XCloseDisplay(display_);
 }
 
@@ -47,12 +48,15 @@ bool X11ScreenGrabber::Grab(Picture& picture) {
   const int height = std::min(picture.height, root_attributes.height);
   if (width <= 0 || height <= 0) return false;
 
+  const Visual& visual = *root_attributes.visual;
+  const ChannelMasks masks{visual.red_mask, visual.green_mask, visual.blue_mask};
+  if (const XImage* shared = shared_.Read(display_, root_attributes.visual, root_attributes.depth, width, height)) {
+    return CopyXImageRows(*shared, masks, width, height, picture);
+  }
   XImage* image = XGetImage(display_, root, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height),
                             AllPlanes, ZPixmap);
   if (image == nullptr) return false;
-  const Visual& visual = *root_attributes.visual;
-  const bool copied = CopyXImageRows(*image, ChannelMasks{visual.red_mask, visual.green_mask, visual.blue_mask},
-                                     width, height, picture);
+  const bool copied = CopyXImageRows(*image, masks, width, height, picture);
   XDestroyImage(image);
   return copied;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ScreenGrabber.h"
+#include "platform/x11/SharedImage.h"
 
 struct _XDisplay;
 
@@ -18,6 +19,7 @@ class X11ScreenGrabber : public ScreenGrabber {
 
  private:
   _XDisplay* display_ = nullptr;
+  SharedImage shared_;
 };
 
 }  // namespace fl
