@@ -2,7 +2,7 @@
 // program's own path against the bare cost of one XGetImage of the root window
 // plus one write of the same number of bytes, side by side in one run.
 // Prints both and ends with "capture-cost-ratio: <ratio>".
-// Needs an X display of 1920 x 1080 (bench/run_capture_bench.sh starts one).
+// Needs an X display of 1920 x 1080 (bench/run.sh capture_bench starts one).
 #include <fcntl.h>
 #include <unistd.h>
 

@@ -5,7 +5,7 @@
 //   frame_bench                 all cases, ending with "frame-cost-ratio N=2000: <ratio>"
 //   frame_bench --memory N      one run of N flakes; prints its peak resident size
 //
-// Needs an X display with a 1920 x 1080 mode (bench/run_frame_bench.sh starts one).
+// Needs an X display with a 1920 x 1080 mode (bench/run.sh frame_bench starts one).
 #include <unistd.h>
 
 #include <algorithm>
