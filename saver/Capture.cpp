@@ -16,10 +16,10 @@
 #include "settings/TextTable.h"
 
 namespace fl {
-namespace {
-
 std::string DesktopCapturePath() { return DataFolder + "desktop.bmp"; }
 std::string WallpaperCopyPath() { return DataFolder + "wallpaper.bmp"; }
+
+namespace {
 
 void Remove(const std::string& path) {
   if (Sys().files) Sys().files->RemoveFile(path);

@@ -8,6 +8,11 @@
 namespace fl {
 
 // Writes DataFolder + "desktop.bmp": what the screen shows, videow x videoh.
+// DataFolder + "desktop.bmp" and DataFolder + "wallpaper.bmp": the background
+// files of a run, made just before it and removed after it.
+std::string DesktopCapturePath();
+std::string WallpaperCopyPath();
+
 void CaptureDesktop();
 
 // The wallpaper file, empty when none is set.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/shell/Process.h"
+#include "saver/Capture.h"
 #include "platform/FontService.h"
 #include "platform/Platform.h"
 #include "platform/SpriteScreen.h"
@@ -23,10 +23,10 @@ void SetUpBackground(SpriteScreen& screen) {
       screen.ZoomSprite(BackgroundSpriteId, Settings.videow, Settings.videoh);
       break;
     case 1:
-      screen.LoadSprite(BackgroundSpriteId, DataFolder + "desktop.bmp", false);
+      screen.LoadSprite(BackgroundSpriteId, DesktopCapturePath(), false);
       break;
     case 2:
-      screen.LoadSprite(BackgroundSpriteId, DataFolder + "wallpaper.bmp", false);
+      screen.LoadSprite(BackgroundSpriteId, WallpaperCopyPath(), false);
       break;
     case 3:
       ClearColour = BlankColour(Settings.blankr, Settings.blankg, Settings.blankb);

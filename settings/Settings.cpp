@@ -20,12 +20,12 @@ int DaysInMonth(int year, int month) {
 
 }  // namespace
 
-void SetDefaultSettings() {
-  SettingsRecord& s = Settings;
+SettingsRecord DefaultSettings(const std::string& installPath) {
+  SettingsRecord s;
   s.Language = "en";
   s.UpdateRange = 2;
   s.UpdateDate = CurrentDateValue();
-  s.Path = DerivedInstallPath();
+  s.Path = installPath;
 
   s.Width = 530;
   s.Height = 330;
@@ -49,7 +49,6 @@ void SetDefaultSettings() {
   s.foregroundimagex = 150;
   s.foregroundimagey = 50;
   s.foregroundtxt = 0;
-  s.foregroundtext.clear();
   s.foregroundtextx = 290;
   s.foregroundtexty = 10;
   s.flaketype = 7;
@@ -58,7 +57,10 @@ void SetDefaultSettings() {
   s.flakesize = 17;
   s.wind = 3;
   s.speed = 3;
+  return s;
 }
+
+void SetDefaultSettings() { Settings = DefaultSettings(DerivedInstallPath()); }
 
 std::int8_t LowByte(std::int64_t value) {
   // Conversion to a signed type keeps the value modulo 2^8 (well defined since C++20).

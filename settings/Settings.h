@@ -53,6 +53,10 @@ struct SettingsRecord {
 // The process's settings, alive from start-up to the end.
 extern SettingsRecord Settings;
 
+// Every field at its default for an installation folder: videow/videoh/videod
+// from DesktopMode, the picture paths under installPath, Update Date now.
+SettingsRecord DefaultSettings(const std::string& installPath);
+
 // Every field to its default; videow/videoh/videod from DesktopMode.
 void SetDefaultSettings();
 

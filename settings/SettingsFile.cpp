@@ -24,49 +24,51 @@ void LoadSettings() {
     return;
   }
   SettingsRecord& s = Settings;
+  SettingsRecord d = DefaultSettings(std::string());
 
   ini.SelectGroup("General");
-  s.Language = ini.ReadText("Language", "en");
-  s.UpdateRange = ini.ReadInteger("Update Range", 2);
-  s.UpdateDate = ini.ReadInteger("Update Date", CurrentDateValue());
+  s.Language = ini.ReadText("Language", d.Language);
+  s.UpdateRange = ini.ReadInteger("Update Range", d.UpdateRange);
+  s.UpdateDate = ini.ReadInteger("Update Date", d.UpdateDate);
   s.Path = ini.ReadText("Path", "");
   if (s.Path.empty()) s.Path = DerivedInstallPath();
-
-  ini.SelectGroup("Window");
-  s.Width = ini.ReadInteger("Width", 530);
-  s.Height = ini.ReadInteger("Height", 330);
-  s.X = ini.ReadInteger("X", 200);
-  s.Y = ini.ReadInteger("Y", 200);
-
   // The picture defaults follow the Path just read, so a moved installation
   // named in the file moves them too.
+  d = DefaultSettings(s.Path);
+
+  ini.SelectGroup("Window");
+  s.Width = ini.ReadInteger("Width", d.Width);
+  s.Height = ini.ReadInteger("Height", d.Height);
+  s.X = ini.ReadInteger("X", d.X);
+  s.Y = ini.ReadInteger("Y", d.Y);
+
   ini.SelectGroup("Screensaver");
-  s.videow = ini.ReadInteger("videow", DesktopMode.width);
-  s.videoh = ini.ReadInteger("videoh", DesktopMode.height);
-  s.videod = ini.ReadInteger("videod", DesktopMode.depth);
-  s.flakes = ini.ReadInteger("flakes", 500);
-  s.exiton = LowByte(ini.ReadInteger("exiton", 0));
-  s.exitontimer = ini.ReadInteger("exitontimer", 30);
-  s.exitonsleep = ini.ReadInteger("exitonsleep", 30);
-  s.background = LowByte(ini.ReadInteger("background", 1));
-  s.backgroundimage = ini.ReadText("backgroundimage", s.Path + "data/images/fullmoon.jpg");
-  s.blankr = ini.ReadInteger("blankr", 0);
-  s.blankg = ini.ReadInteger("blankg", 0);
-  s.blankb = ini.ReadInteger("blankb", 0);
-  s.foreground = LowByte(ini.ReadInteger("foreground", 0));
-  s.foregroundimage = ini.ReadText("foregroundimage", s.Path + "data/foreground/happynewyear.bmp");
-  s.foregroundimagex = ini.ReadInteger("foregroundimagex", 150);
-  s.foregroundimagey = ini.ReadInteger("foregroundimagey", 50);
-  s.foregroundtxt = LowByte(ini.ReadInteger("foregroundtxt", 0));
-  s.foregroundtext = WithoutOuterBlanks(ini.ReadText("foregroundtext", ""));
-  s.foregroundtextx = ini.ReadInteger("foregroundtextx", 290);
-  s.foregroundtexty = ini.ReadInteger("foregroundtexty", 10);
-  s.flaketype = LowByte(ini.ReadInteger("flaketype", 7));
-  s.customflaketype = LowByte(ini.ReadInteger("customflaketype", 0));
-  s.customflakeimage = ini.ReadText("customflakeimage", s.Path + "data/snowflakes/myflake2.png");
-  s.flakesize = ini.ReadInteger("flakesize", 17);
-  s.wind = LowByte(ini.ReadInteger("wind", 3));
-  s.speed = ini.ReadInteger("speed", 3);
+  s.videow = ini.ReadInteger("videow", d.videow);
+  s.videoh = ini.ReadInteger("videoh", d.videoh);
+  s.videod = ini.ReadInteger("videod", d.videod);
+  s.flakes = ini.ReadInteger("flakes", d.flakes);
+  s.exiton = LowByte(ini.ReadInteger("exiton", d.exiton));
+  s.exitontimer = ini.ReadInteger("exitontimer", d.exitontimer);
+  s.exitonsleep = ini.ReadInteger("exitonsleep", d.exitonsleep);
+  s.background = LowByte(ini.ReadInteger("background", d.background));
+  s.backgroundimage = ini.ReadText("backgroundimage", d.backgroundimage);
+  s.blankr = ini.ReadInteger("blankr", d.blankr);
+  s.blankg = ini.ReadInteger("blankg", d.blankg);
+  s.blankb = ini.ReadInteger("blankb", d.blankb);
+  s.foreground = LowByte(ini.ReadInteger("foreground", d.foreground));
+  s.foregroundimage = ini.ReadText("foregroundimage", d.foregroundimage);
+  s.foregroundimagex = ini.ReadInteger("foregroundimagex", d.foregroundimagex);
+  s.foregroundimagey = ini.ReadInteger("foregroundimagey", d.foregroundimagey);
+  s.foregroundtxt = LowByte(ini.ReadInteger("foregroundtxt", d.foregroundtxt));
+  s.foregroundtext = WithoutOuterBlanks(ini.ReadText("foregroundtext", d.foregroundtext));
+  s.foregroundtextx = ini.ReadInteger("foregroundtextx", d.foregroundtextx);
+  s.foregroundtexty = ini.ReadInteger("foregroundtexty", d.foregroundtexty);
+  s.flaketype = LowByte(ini.ReadInteger("flaketype", d.flaketype));
+  s.customflaketype = LowByte(ini.ReadInteger("customflaketype", d.customflaketype));
+  s.customflakeimage = ini.ReadText("customflakeimage", d.customflakeimage);
+  s.flakesize = ini.ReadInteger("flakesize", d.flakesize);
+  s.wind = LowByte(ini.ReadInteger("wind", d.wind));
+  s.speed = ini.ReadInteger("speed", d.speed);
 
   ini.Close();
 }

@@ -20,7 +20,7 @@ namespace {
 // The services live for the whole process; they are built on first use of this
 // function and torn down only through Shutdown.
 struct LinuxServices {
-  LinuxServices(int argc, char** argv) : boxes(argc, argv) {}
+  explicit LinuxServices(const char* programName) : boxes(programName) {}
   PosixFileSystem files;
   PosixInstanceGuard guard;
   PosixShell shell;
@@ -46,7 +46,7 @@ void Shutdown() {
 }  // namespace
 
 void InstallLinuxPlatform(int argc, char** argv) {
-  if (!services) services = new LinuxServices(argc, argv);
+  if (!services) services = new LinuxServices(argc > 0 ? argv[0] : nullptr);
   Platform& table = Sys();
   table.files = &services->files;
   table.guard = &services->guard;

@@ -2,7 +2,6 @@
 
 #include <SDL2/SDL.h>
 
-#include <cstdlib>
 
 namespace fl {
 namespace {
@@ -30,18 +29,7 @@ void SetHints() {
 
 bool StartSdlVideo() {
   SetHints();
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
-  const char* display = std::getenv("DISPLAY");
-  if (!display || !*display) return false;
-  // An X server whose last client has just left (our own display query, when
-  // nothing else is connected) resets itself and drops connections for a few
-  // milliseconds.
-  constexpr int kRetries = 5;
-  for (int retry = 0; retry < kRetries; ++retry) {
-    SDL_Delay(20);
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
-  }
-  return false;
+  return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
 }
 
 void StopSdlVideo() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }

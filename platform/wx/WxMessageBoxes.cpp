@@ -16,7 +16,7 @@ int AnswerWithoutDisplay(const std::string& title, const std::string& text, BoxS
 }  // namespace
 
 int WxMessageBoxes::Show(const std::string& title, const std::string& text, BoxStyle style) {
-  if (!StartToolkit(argc_, argv_)) return AnswerWithoutDisplay(title, text, style);
+  if (!StartToolkit(programName_)) return AnswerWithoutDisplay(title, text, style);
 
   long flags = wxCENTRE;
   switch (style) {

@@ -8,16 +8,16 @@ namespace fl {
 // OK, or No for a question.
 class WxMessageBoxes : public MessageBoxes {
  public:
-  WxMessageBoxes(int argc, char** argv) : argc_(argc), argv_(argv) {}
+  explicit WxMessageBoxes(const char* programName) : programName_(programName) {}
   int Show(const std::string& title, const std::string& text, BoxStyle style) override;
 
  private:
-  int argc_;
-  char** argv_;
+  const char* programName_;
 };
 
-// Starts the toolkit once; false when it cannot run here.
-bool StartToolkit(int argc, char** argv);
+// Starts the toolkit once; false when it cannot run here. It is given the
+// program name only: it would parse (and reject) the program's own switches.
+bool StartToolkit(const char* programName);
 // Ends the toolkit if it was started.
 void StopToolkit();
 

@@ -2,6 +2,7 @@
 #include <wx/init.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "platform/wx/WxMessageBoxes.h"
 
@@ -19,16 +20,15 @@ bool DisplayNamed() {
 
 }  // namespace
 
-bool StartToolkit(int argc, char** argv) {
+bool StartToolkit(const char* programName) {
   if (state == ToolkitState::NotTried) {
     state = ToolkitState::Unavailable;
     // Without a display the toolkit would only print warnings and fail.
     if (DisplayNamed()) {
       wxApp::SetInstance(new wxApp());
-      // The toolkit would parse (and reject) our own switches: it gets the
-      // program name only.
-      static char* toolkitArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
-      int toolkitArgc = toolkitArgv[0] ? 1 : 0;
+      static std::string name = programName ? programName : "frostlight";
+      static char* toolkitArgv[] = {name.data(), nullptr};
+      int toolkitArgc = 1;
       if (wxEntryStart(toolkitArgc, toolkitArgv) && wxTheApp && wxTheApp->CallOnInit()) {
         state = ToolkitState::Running;
       }

@@ -42,7 +42,7 @@ XvfbServer::XvfbServer(const std::string& screen, const std::vector<std::string>
       dup2(quiet, STDERR_FILENO);
     }
     std::vector<std::string> words{"Xvfb", "-displayfd", std::to_string(display_fd), "-screen", "0", screen,
-                                   "-nolisten", "tcp"};
+                                   "-nolisten", "tcp", "-noreset"};
     words.insert(words.end(), extra.begin(), extra.end());
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
